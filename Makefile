@@ -1,0 +1,39 @@
+# Entry points. `make run` and `make test` do all the set-up on a fresh
+# Debian machine (packages are installed when missing and run as root).
+BUILD ?= build
+SAN_BUILD ?= build-san
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build build-san run test check check-san clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+build-san: deps
+	@cmake -S . -B $(SAN_BUILD) -DTALVEN_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+
+# The main job: the end-to-end tool against the simulated sensor.
+run: build
+	@$(BUILD)/tools/talven-host
+
+# The plain suite, then the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer with leak checking.
+test: check check-san
+
+check: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+check-san: build-san
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)
