@@ -1,4 +1,8 @@
-// Placeholder: declarations arrive with the subsystem that first needs them.
+// Debugger output.
 #pragma once
 
 #include "win32_types.h"
+
+extern "C" {
+void WINAPI OutputDebugStringA(LPCSTR outputString);
+}
