@@ -1,0 +1,10 @@
+#include "diag/msg.h"
+
+namespace talven {
+
+CMsg& CMsg::Instance() {
+    static CMsg instance;
+    return instance;
+}
+
+}  // namespace talven
