@@ -1,0 +1,30 @@
+// The provider's control GUID and the message GUID of every source unit. A
+// message is identified by (unit GUID, number); the decoder's format files
+// hold the texts.
+#pragma once
+
+#include "platform/win32.h"
+
+namespace talven {
+
+// Also named by the autologger settings that the utility module writes.
+inline constexpr GUID TraceProviderControlGuid = {
+    0xE1A44DA1, 0xD546, 0x4FF9, {0xA1, 0xC7, 0xA4, 0xF4, 0xFE, 0xD9, 0xA9, 0xA4}};
+
+// Messages 10 (loaded) and 11 (unloading).
+inline constexpr GUID ModuleEntryTraceUnit = {
+    0x5DF85ED6, 0xD5E0, 0x3A48, {0xEA, 0x6D, 0x62, 0xC4, 0x74, 0x7E, 0xB5, 0x09}};
+// Messages 10-187; 10 and 11 are the hex dump, used by storage too.
+inline constexpr GUID EngineTraceUnit = {
+    0x8F101F3F, 0xAEDF, 0x3F60, {0xCD, 0x29, 0x82, 0xCB, 0x0C, 0xB8, 0xC9, 0x7C}};
+// Messages 10-100.
+inline constexpr GUID SensorTraceUnit = {
+    0x6C6BFFD5, 0xB858, 0x352E, {0x7E, 0x68, 0x01, 0x5A, 0x53, 0xC2, 0x4A, 0x5D}};
+// Messages 12-310.
+inline constexpr GUID StorageTraceUnit = {
+    0x67E3162C, 0x32D0, 0x37A9, {0xD0, 0x18, 0x6F, 0x92, 0xB2, 0xF1, 0x92, 0xEB}};
+// Messages 10-15 of the sensor Attach.
+inline constexpr GUID SensorAttachTraceUnit = {
+    0xAD36AF95, 0xBECF, 0x35CB, {0xEA, 0x7E, 0x84, 0x96, 0x6E, 0xDD, 0x2F, 0x59}};
+
+}  // namespace talven
