@@ -35,6 +35,8 @@ struct FlowCase {
     const char* storedKey;  // hex of the slot entry's key
 };
 
+void PrintTo(const FlowCase& c, std::ostream* os) { *os << c.name; }
+
 class EnrollMatchFlow : public ChipTest, public ::testing::WithParamInterface<FlowCase> {
 protected:
     void Enroll(uint8_t slot, uint32_t finger, const KeyBytes& key) {

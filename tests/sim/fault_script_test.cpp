@@ -21,8 +21,9 @@ TEST_F(FaultTest, FailuresLastAsLongAsScripted) {
 }
 
 TEST_F(FaultTest, CountdownFailsTheNthRequestWhateverItIs) {
-    chip->Faults().FailNth(3, ERROR_GEN_FAILURE);
+    // The countdown also counts requests that an earlier rule fails.
     chip->Faults().FailNext(IOCTL_VENDOR_GET_FW_INFO, ERROR_CANCELLED);
+    chip->Faults().FailNth(3, ERROR_GEN_FAILURE);
     EXPECT_EQ(Send(IOCTL_VENDOR_GET_FW_INFO, {}, 8).error, static_cast<DWORD>(ERROR_CANCELLED));
     EXPECT_TRUE(Send(IOCTL_VENDOR_GET_CHIP_ID, {}, 32).ok);
     EXPECT_EQ(Send(IOCTL_VENDOR_GET_TEMPLATE_INFO, {}, 8).error, static_cast<DWORD>(ERROR_GEN_FAILURE));
