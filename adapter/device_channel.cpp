@@ -1,9 +1,8 @@
 #include "adapter/device_channel.h"
 
-#include <new>
-
 #include "adapter/channel_codes.h"
 #include "adapter/device_request.h"
+#include "adapter/heap_object.h"
 #include "adapter/request_codes.h"
 
 namespace talven {
@@ -28,17 +27,12 @@ DWORD DeviceChannel::DeleteTemplate(BYTE slot) {
 }
 
 DWORD CreateDeviceChannel(WINBIO_PIPELINE* pipeline, DeviceChannel** channel) {
-    *channel = nullptr;
-    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(DeviceChannel));
-    if (memory == nullptr) return CHANNEL_CREATION_FAILED;
-    *channel = new (memory) DeviceChannel(pipeline);
-    return 0;
+    *channel = HeapNew<DeviceChannel>(pipeline);
+    return *channel == nullptr ? CHANNEL_CREATION_FAILED : 0;
 }
 
 DWORD DestroyDeviceChannel(DeviceChannel* channel) {
-    if (channel == nullptr) return 0;
-    channel->~DeviceChannel();
-    HeapFree(GetProcessHeap(), 0, channel);
+    HeapDelete(channel);
     return 0;
 }
 

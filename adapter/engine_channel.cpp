@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
-#include <new>
 
 #include "adapter/channel_codes.h"
 #include "adapter/duplicate_record.h"
 #include "adapter/enrollment_records.h"
+#include "adapter/heap_object.h"
 #include "adapter/match_result_record.h"
 #include "adapter/request_codes.h"
 #include "adapter/sample_records.h"
@@ -120,11 +120,10 @@ DWORD EngineChannel::CheckDuplicate(PWINBIO_IDENTITY identity, PWINBIO_BIOMETRIC
 
 DWORD CreateEngineChannel(WINBIO_PIPELINE* pipeline, EngineChannel** channel) {
     *channel = nullptr;
-    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(EngineChannel));
-    if (memory == nullptr) return CHANNEL_CREATION_FAILED;
-    auto* created = new (memory) EngineChannel(pipeline);
+    EngineChannel* created = HeapNew<EngineChannel>(pipeline);
+    if (created == nullptr) return CHANNEL_CREATION_FAILED;
     if (const DWORD status = created->Initialize(); status != 0) {
-        DestroyEngineChannel(created);
+        HeapDelete(created);
         return status;
     }
     *channel = created;
@@ -132,9 +131,7 @@ DWORD CreateEngineChannel(WINBIO_PIPELINE* pipeline, EngineChannel** channel) {
 }
 
 DWORD DestroyEngineChannel(EngineChannel* channel) {
-    if (channel == nullptr) return 0;
-    channel->~EngineChannel();
-    HeapFree(GetProcessHeap(), 0, channel);
+    HeapDelete(channel);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/host/host_trace.h"
 #include "sensor/sensor_slots.h"
 #include "tests/adapter/guid_match.h"
+#include "tests/adapter/trace_session_fixture.h"
 
 namespace talven {
 namespace {
@@ -66,18 +67,11 @@ TEST(ModuleExportsTest, EveryCallHandsOutTheSameTable) {
     EXPECT_EQ(sensor[0]->Attach, &sensor::Attach);
 }
 
-class StubSlotTest : public ::testing::Test {
+class StubSlotTest : public TraceSessionTest {
 protected:
     void SetUp() override {
-        host::TraceSession::Disable();
-        host::TraceSession::Clear();
-        RegisterTraceProvider();
+        TraceSessionTest::SetUp();
         host::TraceSession::Enable(TRACE_LEVEL_INFORMATION, 1);
-    }
-    void TearDown() override {
-        UnregisterTraceProvider();
-        host::TraceSession::Disable();
-        host::TraceSession::Clear();
     }
 
     // The one message a stub traced, as "unit:number".

@@ -8,6 +8,7 @@
 #include "adapter/trace.h"
 #include "platform/host/host_trace.h"
 #include "tests/adapter/guid_match.h"
+#include "tests/adapter/trace_session_fixture.h"
 
 namespace talven {
 namespace {
@@ -15,19 +16,8 @@ namespace {
 
 constexpr GUID TestUnit = {0x01234567, 0x89AB, 0xCDEF, {1, 2, 3, 4, 5, 6, 7, 8}};
 
-class TraceTest : public ::testing::Test {
+class TraceTest : public TraceSessionTest {
 protected:
-    void SetUp() override {
-        host::TraceSession::Disable();
-        host::TraceSession::Clear();
-        RegisterTraceProvider();
-    }
-    void TearDown() override {
-        UnregisterTraceProvider();
-        host::TraceSession::Disable();
-        host::TraceSession::Clear();
-    }
-
     // One information and one failure message.
     static void TraceBothLevels() {
         TraceInfo(TestUnit, 20);

@@ -1,0 +1,17 @@
+# Checks that the module's dynamic symbol table defines exactly the three
+# query exports: run with -DNM=<nm> -DMODULE=<path>.
+execute_process(COMMAND ${NM} -D --defined-only ${MODULE} OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${MODULE}")
+endif()
+string(REGEX MATCHALL "[^ \n]+\n" lines "${symbols}")
+set(names "")
+foreach(line IN LISTS lines)
+  string(STRIP "${line}" name)
+  list(APPEND names ${name})
+endforeach()
+list(SORT names)
+set(expected WbioQueryEngineInterface WbioQuerySensorInterface WbioQueryStorageInterface)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "module exports '${names}', expected '${expected}'")
+endif()
