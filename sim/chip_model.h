@@ -12,17 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "adapter/identity_key.h"
+#include "adapter/slot_entry.h"
 #include "sim/chip_config.h"
 
 namespace sim {
 
 // Identity kinds as a slot entry names them.
-constexpr uint8_t kKindSid = 0;
-constexpr uint8_t kKindSecureId = 1;
-constexpr uint8_t kKindGuid = 2;
-
-constexpr size_t kShortEntrySize = 35;
-constexpr size_t kLongEntrySize = 52;
+constexpr uint8_t kKindSid = talven::IdentityKindSid;
+constexpr uint8_t kKindSecureId = talven::IdentityKindSecureId;
+constexpr uint8_t kKindGuid = talven::IdentityKindGuid;
 
 // One enrolled finger.
 struct Template {
@@ -92,7 +91,7 @@ struct ChipModel {
 
     std::mt19937 random;
 
-    size_t EntrySize() const { return config.longEntries ? kLongEntrySize : kShortEntrySize; }
+    size_t EntrySize() const { return talven::SlotEntrySize(config.longEntries); }
     // The slot's entry as GET_TEMPLATE_TABLE shows it.
     Bytes SlotEntry(size_t slot) const;
     Bytes SlotTable() const;
