@@ -41,7 +41,7 @@ LONG WriteSettings() {
 void RegisterAutologger() {
     if (SystemNeedsNoAutologger()) return;
     LONG result = WriteSettings();
-    CMsg::Instance().Log(2, "DllMain", 277, "Add Reg lRet: %#x", static_cast<DWORD>(result));
+    CMsg::Instance().Log(2, "DllMain", 277, "Add Reg lRet: %#x", static_cast<UINT>(result));
 }
 
 }  // namespace talven

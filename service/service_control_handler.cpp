@@ -26,8 +26,8 @@ VOID WINAPI ServiceCtrlHandler(DWORD control) {
             ServiceStatusRecord.dwCurrentState = SERVICE_RUNNING;
             break;
         default:
-            log.Log(2, "ServiceCtrlHandler", 360, "dwControl: %#x dwCurrentState: %#x", control,
-                    ServiceStatusRecord.dwCurrentState);
+            log.Log(2, "ServiceCtrlHandler", 360, "dwControl: %#x dwCurrentState: %#x", static_cast<UINT>(control),
+                    static_cast<UINT>(ServiceStatusRecord.dwCurrentState));
             break;
     }
     SetServiceStatus(ServiceStatusHandle, &ServiceStatusRecord);
