@@ -37,3 +37,15 @@ check-san: build-san
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
+
+# The Windows DLLs, cross-compiled with MinGW-w64, and their checks under
+# Wine (docs/windows.md).
+WIN_BUILD ?= build-win
+
+.PHONY: windows windows-test
+
+windows:
+	@scripts/build-windows.sh $(WIN_BUILD)
+
+windows-test: windows
+	@tests/windows/run-wine-checks.sh $(WIN_BUILD)

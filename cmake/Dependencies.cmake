@@ -3,8 +3,8 @@ if(WIN32)
   # The cross build links the static mbedcrypto that
   # scripts/build-mbedtls-windows.sh makes, and nothing of the build machine.
   set(TALVEN_MBEDTLS_PREFIX "" CACHE PATH "Install prefix of the cross-built Mbed TLS")
-  find_path(MBEDTLS_INCLUDE_DIR mbedtls/md.h PATHS ${TALVEN_MBEDTLS_PREFIX}/include NO_DEFAULT_PATH REQUIRED)
-  find_library(MBEDCRYPTO_LIBRARY NAMES libmbedcrypto.a PATHS ${TALVEN_MBEDTLS_PREFIX}/lib NO_DEFAULT_PATH REQUIRED)
+  find_path(MBEDTLS_INCLUDE_DIR mbedtls/md.h PATHS ${TALVEN_MBEDTLS_PREFIX}/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  find_library(MBEDCRYPTO_LIBRARY NAMES libmbedcrypto.a PATHS ${TALVEN_MBEDTLS_PREFIX}/lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 else()
   find_path(MBEDTLS_INCLUDE_DIR mbedtls/md.h REQUIRED)
   find_library(MBEDCRYPTO_LIBRARY mbedcrypto REQUIRED)

@@ -25,3 +25,8 @@
 #if defined(__MINGW32__)
 #include "wts_session_info_ex.h"
 #endif
+
+// Win32 error codes that these headers do not define.
+#ifndef ERROR_DRIVER_PROCESS_TERMINATED
+#define ERROR_DRIVER_PROCESS_TERMINATED 1291L
+#endif
