@@ -26,8 +26,7 @@ public:
     // Destroys the responders first to last.
     void RemoveAllResponders();
 
-    void Log(INT level, const CHAR* function, INT line, const CHAR* format, ...)
-        __attribute__((format(printf, 5, 6)));
+    void Log(INT level, const CHAR* function, INT line, const CHAR* format, ...) __attribute__((format(printf, 5, 6)));
     void LogCount(const CHAR* name, INT count);
     void LogProgress(INT value);
 

@@ -27,13 +27,13 @@ inline constexpr LPCWSTR kAdapterProviderKey =
     WSTR("SYSTEM\\CurrentControlSet\\Control\\WMI\\Autologger\\KvoMocWbdi\\{E1A44DA1-D546-4FF9-A1C7-A4F4FED9A9A4}");
 
 inline constexpr RegistrySetting kSessionSettings[] = {
-    {WSTR("Start"), REG_DWORD, 1, nullptr},           // start at boot
-    {WSTR("BufferSize"), REG_DWORD, 4, nullptr},      // kilobytes
-    {WSTR("ClockType"), REG_DWORD, 1, nullptr},       // performance counter
-    {WSTR("FileMax"), REG_DWORD, 5, nullptr},         // files kept from successive boots
-    {WSTR("FlushTimer"), REG_DWORD, 1, nullptr},      // seconds
-    {WSTR("LogFileMode"), REG_DWORD, 2, nullptr},     // circular file
-    {WSTR("MaxFileSize"), REG_DWORD, 20, nullptr},    // megabytes
+    {WSTR("Start"), REG_DWORD, 1, nullptr},         // start at boot
+    {WSTR("BufferSize"), REG_DWORD, 4, nullptr},    // kilobytes
+    {WSTR("ClockType"), REG_DWORD, 1, nullptr},     // performance counter
+    {WSTR("FileMax"), REG_DWORD, 5, nullptr},       // files kept from successive boots
+    {WSTR("FlushTimer"), REG_DWORD, 1, nullptr},    // seconds
+    {WSTR("LogFileMode"), REG_DWORD, 2, nullptr},   // circular file
+    {WSTR("MaxFileSize"), REG_DWORD, 20, nullptr},  // megabytes
     {WSTR("MaximumBuffers"), REG_DWORD, 640, nullptr},
     {WSTR("MinimumBuffers"), REG_DWORD, 640, nullptr},
     {WSTR("FileName"), REG_SZ, 0, WSTR("C:\\Windows\\System32\\drivers\\DriverData\\Quillon\\KvoMocWbdi.etl")},

@@ -14,7 +14,8 @@ VOID WINAPI ServiceMain(DWORD, LPWSTR*) {
     }
     ServiceStatusRecord.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     ServiceStatusRecord.dwCurrentState = SERVICE_STOPPED;
-    ServiceStatusRecord.dwControlsAccepted = SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE | SERVICE_ACCEPT_SHUTDOWN;
+    ServiceStatusRecord.dwControlsAccepted =
+        SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE | SERVICE_ACCEPT_SHUTDOWN;
     ServiceStatusRecord.dwWin32ExitCode = 0;
     ServiceStatusRecord.dwServiceSpecificExitCode = 0;
     ServiceStatusRecord.dwCheckPoint = 0;

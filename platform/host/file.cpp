@@ -67,8 +67,8 @@ bool FolderExists(const std::string& path) {
 extern "C" {
 
 // Share modes are not enforced: host processes do not compete for files.
-HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD, LPSECURITY_ATTRIBUTES,
-                          DWORD creationDisposition, DWORD, HANDLE) {
+HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD, LPSECURITY_ATTRIBUTES, DWORD creationDisposition,
+                          DWORD, HANDLE) {
     int disposition = DispositionFlags(creationDisposition);
     if (fileName == nullptr || disposition < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -85,8 +85,7 @@ HANDLE WINAPI CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD, LPSECURIT
 }
 
 // Synchronous writes only: an OVERLAPPED is refused.
-BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten,
-                      LPOVERLAPPED overlapped) {
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten, LPOVERLAPPED overlapped) {
     if (bytesWritten != nullptr) *bytesWritten = 0;
     auto object = host::LookupHandleAs<FileObject>(file);
     if (!object) {

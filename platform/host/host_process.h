@@ -2,8 +2,8 @@
 // pin the time stamps and ids that log lines carry.
 #pragma once
 
-#include "win32_types.h"
 #include "win32_process.h"
+#include "win32_types.h"
 
 namespace host {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "win32_types.h"
 #include "win32_service.h"
+#include "win32_types.h"
 
 namespace host {
 

@@ -130,7 +130,8 @@ LSTATUS WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD
     }
     host::RegistryValue value{type, std::vector<BYTE>(data, data + dataSize)};
     auto& values = found->second.values;
-    auto same = std::find_if(values.begin(), values.end(), [&](const NamedValue& v) { return Folded(v.name) == folded; });
+    auto same =
+        std::find_if(values.begin(), values.end(), [&](const NamedValue& v) { return Folded(v.name) == folded; });
     if (same == values.end()) {
         values.push_back({spelled, std::move(value)});
     } else {

@@ -1,9 +1,10 @@
 // Several threads logging at once: responders see one call at a time and
 // every file line arrives whole.
 #include <atomic>
+#include <cstdio>
+#include <functional>
 #include <latch>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -56,7 +57,8 @@ TEST_F(ConcurrentLog, LinesFromManyThreadsNeverInterleave) {
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([&, t] {
                 start.arrive_and_wait();
-                for (int m = 0; m < kMessages; ++m) dispatcher.Log(2, "worker", 7, "thread %d message %d %s", t, m, padding.c_str());
+                for (int m = 0; m < kMessages; ++m)
+                    dispatcher.Log(2, "worker", 7, "thread %d message %d %s", t, m, padding.c_str());
             });
         }
         for (auto& thread : threads) thread.join();
@@ -71,16 +73,31 @@ TEST_F(ConcurrentLog, LinesFromManyThreadsNeverInterleave) {
     const std::string body = contents.substr(std::string(test_support::kBanner).size(),
                                              contents.size() - end.size() - std::string(test_support::kBanner).size());
 
-    const std::regex fileLine(R"(\[\d{5,}\]\[\d{5,}\]\[\d\d:\d\d:\d\d \d{3}\]\[worker@7\] thread (\d) message (\d+) p{300})");
-    const std::regex historyLine(R"(thread (\d) message (\d+) p{300})");
-    for (const auto& [text, pattern] : {std::pair{body, &fileLine}, std::pair{history, &historyLine}}) {
+    // A whole line: the ids and time, then one thread's message and all of its padding.
+    const auto rest = [&](const std::string& line, int used) {
+        return used >= 0 && line.substr(static_cast<size_t>(used)) == padding;
+    };
+    const auto fileLine = [&](const std::string& line, int& thread, int& message) {
+        int used = -1;
+        int stamp[6];
+        return std::sscanf(line.c_str(), "[%d][%d][%d:%d:%d %d][worker@7] thread %d message %d %n", &stamp[0],
+                           &stamp[1], &stamp[2], &stamp[3], &stamp[4], &stamp[5], &thread, &message, &used) == 8 &&
+               rest(line, used);
+    };
+    const auto historyLine = [&](const std::string& line, int& thread, int& message) {
+        int used = -1;
+        return std::sscanf(line.c_str(), "thread %d message %d %n", &thread, &message, &used) == 2 && rest(line, used);
+    };
+    using Parser = std::function<bool(const std::string&, int&, int&)>;
+    for (const auto& [text, parse] :
+         {std::pair<std::string, Parser>{body, fileLine}, std::pair<std::string, Parser>{history, historyLine}}) {
         std::map<int, int> nextPerThread;
         std::istringstream lines(text);
         for (std::string line; std::getline(lines, line);) {
-            std::smatch match;
-            ASSERT_TRUE(std::regex_match(line, match, *pattern)) << line.substr(0, 120);
-            const int thread = std::stoi(match[1]);
-            ASSERT_EQ(std::stoi(match[2]), nextPerThread[thread]++) << "thread " << thread;
+            int thread = -1;
+            int message = -1;
+            ASSERT_TRUE(parse(line, thread, message)) << line.substr(0, 120);
+            ASSERT_EQ(message, nextPerThread[thread]++) << "thread " << thread;
         }
         for (int t = 0; t < kThreads; ++t) EXPECT_EQ(nextPerThread[t], kMessages) << "thread " << t;
     }

@@ -103,8 +103,7 @@ TEST_F(AutologgerRegistration, FirstFailureStopsTheRegistrationAndIsLoggedOnce) 
          11, std::nullopt, 5},
         {"a partner value", kPartnerPath, u"MatchAllKeyword", ERROR_GEN_FAILURE, "Add Reg lRet: 0x1f", 11, 3,
          std::nullopt},
-        {"the adapter key", kAdapterPath, std::nullopt, ERROR_ACCESS_DENIED, "Add Reg lRet: 0x5", 11, 5,
-         std::nullopt},
+        {"the adapter key", kAdapterPath, std::nullopt, ERROR_ACCESS_DENIED, "Add Reg lRet: 0x5", 11, 5, std::nullopt},
         {"the last adapter value", kAdapterPath, u"MatchAnyKeyword", ERROR_NOT_ENOUGH_MEMORY, "Add Reg lRet: 0x8", 11,
          5, 4},
     };
