@@ -16,9 +16,14 @@ namespace host {
 // One request as the device sees it.
 struct IoRequest {
     DWORD code = 0;
+    // As for buffered requests on Windows, the device works on copies owned
+    // by the request, valid until it completes: a copy of the caller's input,
+    // and a zero-filled output buffer of the caller's output size whose first
+    // bytesReturned bytes are copied to the caller's buffer on success (a
+    // failed request leaves the caller's buffer untouched).
     const BYTE* input = nullptr;
     DWORD inputSize = 0;
-    BYTE* output = nullptr;  // the caller's buffer; valid until the request completes
+    BYTE* output = nullptr;
     DWORD outputSize = 0;
     bool overlapped = false;
 };
@@ -42,8 +47,10 @@ class PendingIo;
 class Device {
 public:
     virtual ~Device() = default;
-    // `pending` is the handle through which a Pending answer is completed;
-    // it is only meaningful for overlapped requests.
+    // `pending` is the handle through which a Pending answer is completed,
+    // from any thread. A synchronous request that pends blocks its caller
+    // until then; an overlapped one returns ERROR_IO_PENDING at once.
+    // Reporting more bytes than outputSize is a device bug and aborts.
     virtual IoResult Control(const IoRequest& request, const std::shared_ptr<PendingIo>& pending) = 0;
     // CancelIoEx on the device's handle: the device should complete its
     // pending requests with ERROR_OPERATION_ABORTED. Returns false when

@@ -52,6 +52,7 @@ public:
     static void Clear();
 };
 
-bool operator==(const GUID& a, const GUID& b);
+// GUID equality is declared with GUID itself (win32_types.h).
+using ::operator==;
 
 }  // namespace host

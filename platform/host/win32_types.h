@@ -80,6 +80,13 @@ typedef struct _GUID {
 typedef GUID* LPGUID;
 typedef const GUID* LPCGUID;
 typedef GUID UUID;
+typedef const GUID& REFGUID;
+
+// GUIDs compare by value, as the system headers let C++ code do.
+inline bool operator==(REFGUID a, REFGUID b) {
+    return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3 &&
+           __builtin_memcmp(a.Data4, b.Data4, sizeof(a.Data4)) == 0;
+}
 
 static_assert(sizeof(GUID) == 16);
 static_assert(sizeof(WCHAR) == 2);
