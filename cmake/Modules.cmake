@@ -3,12 +3,12 @@
 # the cores; each subsystem folder adds its sources to the core it belongs to.
 
 # TalvenMocAdapter: subsystems 1-4 and the file and session queries.
-add_library(talven_moc_core STATIC ${PROJECT_SOURCE_DIR}/cmake/empty_unit.cpp)
+add_library(talven_moc_core STATIC)
 target_include_directories(talven_moc_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(talven_moc_core PUBLIC win32_platform mbedcrypto_dep)
 
 # OrbyMocUtil: the message log and the autologger service.
-add_library(orby_moc_core STATIC ${PROJECT_SOURCE_DIR}/cmake/empty_unit.cpp)
+add_library(orby_moc_core STATIC)
 target_include_directories(orby_moc_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(orby_moc_core PUBLIC win32_platform)
 

@@ -3,8 +3,6 @@
 // and how replies are decoded.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -14,30 +12,10 @@
 #include "adapter/request_codes.h"
 #include "platform/host/host_device.h"
 #include "platform/host/host_heap.h"
+#include "tests/support/scripted_device.h"
 
 namespace talven {
 namespace {
-
-// Fails every request with `error`, or (error 0) completes it with `reply`.
-class UniformDevice : public host::Device {
-public:
-    DWORD error = 0;
-    std::vector<BYTE> reply;
-    std::vector<DWORD> codes;
-    std::vector<std::vector<BYTE>> inputs;
-    std::vector<DWORD> outputSizes;
-
-    host::IoResult Control(const host::IoRequest& request, const std::shared_ptr<host::PendingIo>&) override {
-        codes.push_back(request.code);
-        inputs.emplace_back(request.input, request.input + request.inputSize);
-        outputSizes.push_back(request.outputSize);
-        if (error != 0) return host::IoResult::Fail(error);
-        const DWORD n = std::min<DWORD>(request.outputSize, static_cast<DWORD>(reply.size()));
-        if (n != 0) std::memcpy(request.output, reply.data(), n);
-        return host::IoResult::Done(n);
-    }
-    bool Cancel() override { return false; }
-};
 
 class ChannelsTest : public ::testing::Test {
 protected:
@@ -52,14 +30,16 @@ protected:
         CloseHandle(pipeline.SensorHandle);
     }
 
-    std::shared_ptr<UniformDevice> device = std::make_shared<UniformDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device = std::make_shared<test_support::ScriptedDevice>();
+    std::vector<BYTE> LastInput() const { return device->Requests().back().input; }
+    DWORD LastOutputSize() const { return device->Requests().back().outputSize; }
     WINBIO_PIPELINE pipeline{};
     EngineChannel* engine = nullptr;
     DeviceChannel* channel = nullptr;
 };
 
 TEST_F(ChannelsTest, FailedRequestsNameTheirOperation) {
-    device->error = ERROR_GEN_FAILURE;
+    device->FailAll(ERROR_GEN_FAILURE);
     WINBIO_IDENTITY identity{};
     WINBIO_BIOMETRIC_SUBTYPE subFactor = 0;
     WINBIO_REJECT_DETAIL detail = 0;
@@ -79,35 +59,36 @@ TEST_F(ChannelsTest, FailedRequestsNameTheirOperation) {
     EXPECT_EQ(metrics[0], 0u);
     EXPECT_EQ(metrics[1], 0u);
 
-    device->error = ERROR_OPERATION_ABORTED;
+    device->FailAll(ERROR_OPERATION_ABORTED);
     EXPECT_EQ(channel->DeleteTemplate(AllSlots), 0xEF0103E3u);
-    EXPECT_EQ(device->codes, (std::vector<DWORD>{IOCTL_VENDOR_DELETE_TEMPLATE, IOCTL_VENDOR_GET_TEMPLATE_TABLE,
+    EXPECT_EQ(device->Codes(), (std::vector<DWORD>{IOCTL_VENDOR_DELETE_TEMPLATE, IOCTL_VENDOR_GET_TEMPLATE_TABLE,
                                                  IOCTL_VENDOR_ENROLL_BEGIN, IOCTL_VENDOR_ENROLL_COMMIT,
                                                  IOCTL_VENDOR_GET_MATCH_RESULT, IOCTL_VENDOR_PROCESS_SAMPLE,
                                                  IOCTL_VENDOR_CHECK_DUPLICATE, IOCTL_VENDOR_DELETE_TEMPLATE}));
-    EXPECT_EQ(device->inputs.back(), (std::vector<BYTE>{255}));
+    EXPECT_EQ(LastInput(), (std::vector<BYTE>{255}));
 }
 
 TEST_F(ChannelsTest, EnrollBeginPassesTheNonceBufferOnlyWhenAskedFor) {
-    device->reply.assign(32, 0xA5);
+    device->ReplyToAll(std::vector<BYTE>(32, 0xA5));
     ASSERT_EQ(engine->EnrollBegin(4, nullptr, nullptr), 0u);
-    EXPECT_EQ(device->outputSizes.back(), 0u);
+    EXPECT_EQ(LastOutputSize(), 0u);
     PUCHAR nonce = nullptr;
     SIZE_T nonceSize = 0;
     ASSERT_EQ(engine->EnrollBegin(4, &nonce, &nonceSize), 0u);
-    EXPECT_EQ(device->inputs.back(), (std::vector<BYTE>{4}));
-    EXPECT_EQ(device->outputSizes.back(), 32u);
+    EXPECT_EQ(LastInput(), (std::vector<BYTE>{4}));
+    EXPECT_EQ(LastOutputSize(), 32u);
     EXPECT_EQ(nonce, engine->NonceBuffer());
     EXPECT_EQ(nonceSize, 32u);
     EXPECT_EQ(nonce[31], 0xA5);
 }
 
 TEST_F(ChannelsTest, MatchResultHandsOutIdentityAndAuthenticator) {
-    device->reply.assign(74, 0);
-    device->reply[1] = 0xF5;
-    device->reply[2] = 0x42;
-    device->reply[34] = 0xAA;  // authenticator with a nonce
-    device->reply[66] = 9;     // metrics with a nonce
+    std::vector<BYTE> reply(74, 0);
+    reply[1] = 0xF5;
+    reply[2] = 0x42;
+    reply[34] = 0xAA;  // authenticator with a nonce
+    reply[66] = 9;     // metrics with a nonce
+    device->ReplyToAll(reply);
     const BYTE nonce[32] = {1};
     WINBIO_IDENTITY identity{};
     WINBIO_BIOMETRIC_SUBTYPE subFactor = 0;
@@ -118,7 +99,7 @@ TEST_F(ChannelsTest, MatchResultHandsOutIdentityAndAuthenticator) {
     ASSERT_EQ(engine->GetMatchResult(nonce, sizeof nonce, &identity, &subFactor, &detail, &authenticator,
                                      &authenticatorSize, metrics),
               0u);
-    EXPECT_EQ(device->inputs.back().size(), 32u);
+    EXPECT_EQ(LastInput().size(), 32u);
     EXPECT_EQ(identity.Type, WINBIO_ID_TYPE_SECURE_ID);
     EXPECT_EQ(identity.Value.SecureId[0], 0x42);
     EXPECT_EQ(subFactor, 0xF5);
@@ -127,27 +108,29 @@ TEST_F(ChannelsTest, MatchResultHandsOutIdentityAndAuthenticator) {
     EXPECT_EQ(authenticator[0], 0xAA);
     EXPECT_EQ(metrics[0], 9u);
 
-    device->reply[0] = 11;
+    reply[0] = 11;
+    device->ReplyToAll(reply);
     WINBIO_IDENTITY untouched{};
     EXPECT_EQ(engine->GetMatchResult(nullptr, 0, &untouched, &subFactor, &detail, nullptr, nullptr, metrics),
               0x80098003u);
-    EXPECT_TRUE(device->inputs.back().empty());
+    EXPECT_TRUE(LastInput().empty());
     EXPECT_EQ(untouched.Type, WINBIO_ID_TYPE_NULL);
     EXPECT_EQ(metrics[0], 0xAAu);  // without a nonce the metrics follow the key
 }
 
 TEST_F(ChannelsTest, ProcessSampleAndCheckDuplicateDecodeTheirReplies) {
-    device->reply = {12, 1, 2, 3, 4, 5, 6, 7, 8};
+    device->ReplyToAll({12, 1, 2, 3, 4, 5, 6, 7, 8});
     WINBIO_REJECT_DETAIL detail = 0;
     BYTE token[8] = {};
     ASSERT_EQ(engine->ProcessSample(4, &detail, token), 0u);
-    EXPECT_EQ(device->inputs.back(), (std::vector<BYTE>{4}));
+    EXPECT_EQ(LastInput(), (std::vector<BYTE>{4}));
     EXPECT_EQ(detail, 8u);
     EXPECT_EQ(token[7], 8);
 
-    device->reply.assign(35, 0);
-    device->reply[0] = 1;
-    device->reply[2] = 0xF6;
+    std::vector<BYTE> duplicateReply(35, 0);
+    duplicateReply[0] = 1;
+    duplicateReply[2] = 0xF6;
+    device->ReplyToAll(duplicateReply);
     WINBIO_IDENTITY identity{};
     WINBIO_BIOMETRIC_SUBTYPE subFactor = 0;
     BOOLEAN duplicate = FALSE;

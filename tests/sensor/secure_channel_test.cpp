@@ -10,7 +10,7 @@
 #include "adapter/secure/secure_channel_codes.h"
 #include "platform/host/host_heap.h"
 #include "sensor/sensor_certificate_chains.h"
-#include "tests/sensor/reply_device.h"
+#include "tests/support/scripted_device.h"
 #include "tests/sensor/sensor_fixture.h"
 
 namespace sensor_test {
@@ -66,7 +66,7 @@ protected:
     }
     const uint8_t* Bytes_(const WINBIO_SECURE_CONNECTION_DATA* data) { return reinterpret_cast<const uint8_t*>(data); }
 
-    std::shared_ptr<ReplyDevice> device_ = std::make_shared<ReplyDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device_ = std::make_shared<test_support::ScriptedDevice>();
     Params params_ = {};
 };
 
@@ -169,7 +169,7 @@ TEST(SecureChannelSelection, FirstChainOfThePresentedSizeDecidesEvenWhenALaterOn
         {talven::ModelCertificate2, talven::IntermediateCA1OfChains1And2, talven::IntermediateCA2, 808, 967, 1114},
         {other.data(), talven::IntermediateCA1OfChain3, talven::IntermediateCA2, 808, 1025, 1114},
     };
-    auto device = std::make_shared<ReplyDevice>();
+    auto device = std::make_shared<test_support::ScriptedDevice>();
     device->Reply(talven::IOCTL_BIOMETRIC_CONNECT_SECURE, ConnectReply(other));
     WINBIO_PIPELINE pipeline = {};
     pipeline.SensorHandle = host::OpenDevice(device);

@@ -5,7 +5,7 @@
 #include "platform/host/host_heap.h"
 #include "sensor/sensor_context.h"
 #include "sim/simulated_sensor.h"
-#include "tests/sensor/reply_device.h"
+#include "tests/support/scripted_device.h"
 #include "tests/sensor/sensor_fixture.h"
 
 namespace sensor_test {
@@ -16,7 +16,7 @@ protected:
     void SetUp() override { Open(device_); }
     talven::SensorAdapterContext* Context() { return talven::SensorContextOf(&pipeline_); }
 
-    std::shared_ptr<ReplyDevice> device_ = std::make_shared<ReplyDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device_ = std::make_shared<test_support::ScriptedDevice>();
 };
 
 TEST_F(SensorAttachTest, ChipWithoutAnswerGetsTheIdOfAllOnesAndIdleState) {

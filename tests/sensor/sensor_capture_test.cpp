@@ -6,7 +6,7 @@
 
 #include "adapter/request_codes.h"
 #include "sim/simulated_sensor.h"
-#include "tests/sensor/reply_device.h"
+#include "tests/support/scripted_device.h"
 #include "tests/sensor/sensor_fixture.h"
 
 namespace sensor_test {
@@ -124,14 +124,14 @@ protected:
         attributes[1572] = 1;                                 // one supported format
         attributes[1576] = 0x1B, attributes[1578] = 0x01, attributes[1579] = 0x04;
         device_->Reply(talven::IOCTL_BIOMETRIC_GET_ATTRIBUTES, attributes);
-        device_->Hold(talven::IOCTL_BIOMETRIC_CAPTURE_DATA);
+        device_->Pend(talven::IOCTL_BIOMETRIC_CAPTURE_DATA);
         Open(device_);
         ASSERT_EQ(sensor_.Attach(&pipeline_), S_OK);
     }
     HRESULT Finish(const std::vector<uint8_t>& reply, WINBIO_REJECT_DETAIL& reject) {
         LPOVERLAPPED overlapped = nullptr;
         EXPECT_EQ(sensor_.StartCapture(&pipeline_, WINBIO_PURPOSE_IDENTIFY, &overlapped), S_OK);
-        device_->Complete(reply);
+        device_->CompletePending(reply);
         return sensor_.FinishCapture(&pipeline_, &reject);
     }
     static std::vector<uint8_t> Reply(uint32_t sampleSize, uint32_t standardOffset, uint8_t status) {
@@ -142,7 +142,7 @@ protected:
         return reply;
     }
 
-    std::shared_ptr<ReplyDevice> device_ = std::make_shared<ReplyDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device_ = std::make_shared<test_support::ScriptedDevice>();
 };
 
 TEST_F(MalformedCaptureTest, OutOfRangeSizesAndOffsetsAreFailedCaptures) {

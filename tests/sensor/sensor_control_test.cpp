@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "adapter/request_codes.h"
-#include "tests/sensor/reply_device.h"
+#include "tests/support/scripted_device.h"
 #include "tests/sensor/sensor_fixture.h"
 
 namespace sensor_test {
@@ -31,7 +31,7 @@ protected:
         return static_cast<size_t>(std::count(codes.begin(), codes.end(), code));
     }
 
-    std::shared_ptr<ReplyDevice> device_ = std::make_shared<ReplyDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device_ = std::make_shared<test_support::ScriptedDevice>();
     UCHAR send_[32] = {};
     UCHAR receive_[64] = {};
     SIZE_T received_ = 0;
@@ -69,7 +69,7 @@ TEST_F(SensorControlTest, PrivilegedRequestsCheckSizesAndReportTheDriversError) 
 }
 
 TEST_F(SensorControlTest, PrivilegedRequestWaitsForThePendingCapture) {
-    device_->Hold(talven::IOCTL_BIOMETRIC_CAPTURE_DATA);
+    device_->Pend(talven::IOCTL_BIOMETRIC_CAPTURE_DATA);
     std::vector<uint8_t> attributes(1580, 0);
     device_->Reply(talven::IOCTL_BIOMETRIC_GET_ATTRIBUTES, attributes);
     LPOVERLAPPED overlapped = nullptr;

@@ -7,7 +7,7 @@
 
 #include "adapter/request_codes.h"
 #include "adapter/trace_units.h"
-#include "tests/sensor/reply_device.h"
+#include "tests/support/scripted_device.h"
 #include "tests/sensor/sensor_fixture.h"
 
 namespace sensor_test {
@@ -36,7 +36,7 @@ protected:
         EXPECT_EQ(sensor_.Activate(&pipeline_), S_OK);
     }
 
-    std::shared_ptr<ReplyDevice> device_ = std::make_shared<ReplyDevice>();
+    std::shared_ptr<test_support::ScriptedDevice> device_ = std::make_shared<test_support::ScriptedDevice>();
 };
 
 TEST_F(SensorTraceTest, InformationLevelSeesEveryMessageTaggedWithTheUnit) {
