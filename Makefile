@@ -2,10 +2,11 @@
 # Debian machine (packages are installed when missing and run as root).
 BUILD ?= build
 SAN_BUILD ?= build-san
+TSAN_BUILD ?= build-tsan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build build-san run test check check-san clean
+.PHONY: all deps build build-san run test check check-san check-tsan clean
 
 all: build
 
@@ -35,8 +36,16 @@ check-san: build-san
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The suite under ThreadSanitizer, for changes to code that runs on more than
+# one thread (captures completed or cancelled from another thread, the
+# message log). Not part of `make test`.
+check-tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) -DTALVEN_TSAN=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(TSAN_BUILD) -j $(JOBS)
+	@TSAN_OPTIONS=halt_on_error=1 ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(TSAN_BUILD)
 
 # The Windows DLLs, cross-compiled with MinGW-w64, and their checks under
 # Wine (docs/windows.md).
