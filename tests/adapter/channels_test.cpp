@@ -62,9 +62,9 @@ TEST_F(ChannelsTest, FailedRequestsNameTheirOperation) {
     device->FailAll(ERROR_OPERATION_ABORTED);
     EXPECT_EQ(channel->DeleteTemplate(AllSlots), 0xEF0103E3u);
     EXPECT_EQ(device->Codes(), (std::vector<DWORD>{IOCTL_VENDOR_DELETE_TEMPLATE, IOCTL_VENDOR_GET_TEMPLATE_TABLE,
-                                                 IOCTL_VENDOR_ENROLL_BEGIN, IOCTL_VENDOR_ENROLL_COMMIT,
-                                                 IOCTL_VENDOR_GET_MATCH_RESULT, IOCTL_VENDOR_PROCESS_SAMPLE,
-                                                 IOCTL_VENDOR_CHECK_DUPLICATE, IOCTL_VENDOR_DELETE_TEMPLATE}));
+                                                   IOCTL_VENDOR_ENROLL_BEGIN, IOCTL_VENDOR_ENROLL_COMMIT,
+                                                   IOCTL_VENDOR_GET_MATCH_RESULT, IOCTL_VENDOR_PROCESS_SAMPLE,
+                                                   IOCTL_VENDOR_CHECK_DUPLICATE, IOCTL_VENDOR_DELETE_TEMPLATE}));
     EXPECT_EQ(LastInput(), (std::vector<BYTE>{255}));
 }
 

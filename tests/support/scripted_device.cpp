@@ -68,16 +68,11 @@ std::shared_ptr<host::PendingIo> ScriptedDevice::TakeOldestPending() {
     return oldest;
 }
 
-// The pending request is settled outside the lock: settling wakes the
+// The pending request is completed outside the lock: completion wakes the
 // caller, which may send its next request at once.
 bool ScriptedDevice::CompletePending(const std::vector<BYTE>& bytes) {
     const std::shared_ptr<host::PendingIo> io = TakeOldestPending();
     return io != nullptr && io->Complete(WriteReply(io->Request(), bytes));
-}
-
-bool ScriptedDevice::FailPending(DWORD win32Error) {
-    const std::shared_ptr<host::PendingIo> io = TakeOldestPending();
-    return io != nullptr && io->Fail(win32Error);
 }
 
 bool ScriptedDevice::Cancel() {
@@ -89,11 +84,6 @@ bool ScriptedDevice::Cancel() {
     bool any = false;
     for (const auto& io : cancelled) any = io->Fail(ERROR_OPERATION_ABORTED) || any;
     return any;
-}
-
-size_t ScriptedDevice::PendingCount() const {
-    std::lock_guard lock(mutex_);
-    return pending_.size();
 }
 
 void ScriptedDevice::WaitForPending(size_t count) const {
@@ -119,11 +109,6 @@ std::vector<BYTE> ScriptedDevice::LastInput(DWORD code) const {
         if (it->code == code) return it->input;
     }
     return {};
-}
-
-void ScriptedDevice::ClearLog() {
-    std::lock_guard lock(mutex_);
-    log_.clear();
 }
 
 }  // namespace test_support

@@ -30,18 +30,15 @@ public:
     // Completes requests of `code` with these bytes, cut to the output size.
     void Reply(DWORD code, std::vector<BYTE> bytes);
     void Fail(DWORD code, DWORD win32Error);
-    // Requests of `code` pend until CompletePending, FailPending or Cancel;
+    // Requests of `code` pend until CompletePending or Cancel;
     // a synchronous one blocks its caller meanwhile.
     void Pend(DWORD code);
     // The answer for codes without a script of their own.
     void ReplyToAll(std::vector<BYTE> bytes);
     void FailAll(DWORD win32Error);
 
-    // Settle the oldest pending request. They return false when nothing
-    // was pending.
+    // Completes the oldest pending request; false when nothing was pending.
     bool CompletePending(const std::vector<BYTE>& bytes);
-    bool FailPending(DWORD win32Error);
-    size_t PendingCount() const;
     // Blocks until at least `count` requests are pending.
     void WaitForPending(size_t count) const;
 
@@ -49,7 +46,6 @@ public:
     std::vector<DWORD> Codes() const;
     // The input of the last request of `code`; empty when none was sent.
     std::vector<BYTE> LastInput(DWORD code) const;
-    void ClearLog();
 
     host::IoResult Control(const host::IoRequest& request, const std::shared_ptr<host::PendingIo>& pending) override;
     bool Cancel() override;
