@@ -4,12 +4,17 @@
 #include <cstring>
 
 namespace test_support {
+namespace {
 
+// Copies as much of `bytes` as the request's output holds and returns the
+// count: a reply cut to the caller's buffer.
 DWORD WriteReply(const host::IoRequest& request, const std::vector<BYTE>& bytes) {
     const DWORD n = std::min<DWORD>(request.outputSize, static_cast<DWORD>(bytes.size()));
     if (n != 0) std::memcpy(request.output, bytes.data(), n);
     return n;
 }
+
+}  // namespace
 
 void ScriptedDevice::Reply(DWORD code, std::vector<BYTE> bytes) {
     std::lock_guard lock(mutex_);

@@ -1,6 +1,6 @@
 // A device whose answers the test scripts: per request code a reply, a
-// Win32 error, or a pend that the test completes, fails or cancels later
-// (from any thread). Codes without a script get the default answer, which
+// Win32 error, or a pend that the test completes or cancels later (from any
+// thread). Codes without a script get the default answer, which
 // is ERROR_NOT_SUPPORTED until the test sets another. Every request is
 // logged with its code, input bytes, output size and whether it was
 // overlapped.
@@ -67,9 +67,5 @@ private:
     std::vector<LoggedRequest> log_;
     std::vector<std::shared_ptr<host::PendingIo>> pending_;
 };
-
-// Copies as much of `bytes` as the request's output holds and returns the
-// count: what a device reports when its reply is cut to the caller's buffer.
-DWORD WriteReply(const host::IoRequest& request, const std::vector<BYTE>& bytes);
 
 }  // namespace test_support
